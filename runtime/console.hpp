@@ -123,7 +123,7 @@ Problem read_integer(Source& in, long long lo, unsigned long long hi, bool allow
     }
     if (!is_digit(c)) {
         in.unget(c);
-        return c == EOF ? Problem::end_of_input : Problem::mismatch;
+        return Problem::mismatch;  // something other than a number, or a lone sign
     }
     constexpr unsigned long long cap = 18446744073709551615ULL / 10 - 1;
     magnitude = 0;
@@ -190,8 +190,10 @@ Problem read_real(Source& in, bool is_double, double& value) {
             c = in.get();
         }
         if (!is_digit(c)) {
-            in.unget(c);
-            return Problem::mismatch;
+            // As scanf does: the exponent mark is consumed, and the number stands without it.
+            while (len > 0 && (text[len - 1] == 'e' || text[len - 1] == 'E' || text[len - 1] == '+' ||
+                               text[len - 1] == '-'))
+                --len;
         }
         while (is_digit(c)) {
             keep(c);
