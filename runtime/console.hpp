@@ -229,6 +229,7 @@ Outcome scan(Source& in, const char* fmt, std::va_list ap) {
             if (c != f) {
                 in.unget(c);
                 out.problem = c == EOF ? Problem::end_of_input : Problem::mismatch;
+                out.kind = Kind::none;
                 out.literal = static_cast<char>(f);
                 return out;
             }
