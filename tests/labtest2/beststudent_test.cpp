@@ -5,8 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "dialogue.hpp"
@@ -192,15 +190,6 @@ chroot "$T/root" /bin/sh -c "cd /work && exec /prog/$M" < /dev/null > "$T/out" 2
 echo $? > "$T/status"
 )sh";
 
-std::string slurp(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void spill(const std::filesystem::path& p, const std::string& text) {
-    std::ofstream(p, std::ios::binary) << text;
-}
-
 class FixedPath : public ::testing::TestWithParam<FixedPathCase> {};
 
 TEST_P(FixedPath, Match) {
@@ -210,15 +199,15 @@ TEST_P(FixedPath, Match) {
     ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
     const fs::path t = tmpl;
     fs::create_directory(t / "root");
-    spill(t / "fixture", c.file);
-    spill(t / "run.sh", chroot_script);
+    dialogue::write_file(t / "fixture", c.file);
+    dialogue::write_file(t / "run.sh", chroot_script);
     const std::string command = "unshare -m /bin/sh '" + (t / "run.sh").string() + "' '" + t.string() + "' '" +
                                 dialogue::bin_dir() + "' beststudent08 >/dev/null 2>&1";
     const int setup = std::system(command.c_str());
     const bool ran = setup == 0 && fs::exists(t / "status");
-    const std::string out = slurp(t / "out");
-    const std::string err = slurp(t / "err");
-    const int status = ran ? std::stoi(slurp(t / "status")) : -1;
+    const std::string out = dialogue::read_file(t / "out");
+    const std::string err = dialogue::read_file(t / "err");
+    const int status = ran ? std::stoi(dialogue::read_file(t / "status")) : -1;
     // Only the files named here are removed: the root is an empty directory outside
     // the namespace, and nothing is removed recursively.
     std::error_code ec;

@@ -49,6 +49,9 @@ struct TempDir {
 
 std::string bin_dir() { return MEMBER_BIN_DIR; }
 
+std::string read_file(const std::string& path) { return slurp(path); }
+void write_file(const std::string& path, const std::string& bytes) { spill(path, bytes); }
+
 std::vector<std::string> catalogue_members() {
     // Each line: <dir>\t<title>\t<member> <member> ...
     std::vector<std::string> members;

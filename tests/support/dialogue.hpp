@@ -65,6 +65,10 @@ struct CaseName {
 // Shows a case by name in GoogleTest's messages.
 inline void PrintTo(const Case& c, std::ostream* os) { *os << c.name << " (" << c.member << ")"; }
 
+// A whole file's bytes ("" when it cannot be read), and a file written with exactly these bytes.
+std::string read_file(const std::string& path);
+void write_file(const std::string& path, const std::string& bytes);
+
 // Shows a string with its control characters escaped, for readable failures.
 std::string visible(const std::string& s);
 
