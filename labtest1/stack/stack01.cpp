@@ -55,7 +55,7 @@ int main() {
     Stack s;
     std::printf("\nEnter Stack size:");
     rt::read("%d", &s.size);
-    rt::check_range(s.size, 1, capacity, "n");
+    rt::check_range(s.size, 0, capacity, "n");
     for (;;) {
         std::printf("\nPress 1->Push,2->Pop,3-Top\nEnter option: ");
         int option = 0;

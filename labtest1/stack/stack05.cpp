@@ -21,6 +21,7 @@ void push(Stack& s) {
         std::printf("Stack Overflow");
         return;
     }
+    // The prompt's "%d" was given no value to print; the prompt is shown without it.
     std::printf("Enter value:");
     rt::read("%d", &s.places[s.count]);
     ++s.count;
@@ -49,7 +50,7 @@ int main() {
     Stack s;
     std::puts(" Enter the stack size:");
     rt::read("%d", &s.size);
-    rt::check_range(s.size, 1, capacity, "n");
+    rt::check_range(s.size, 0, capacity, "n");
     for (;;) {
         std::puts("Press 1->Push,2->Pop, 3->Top");
         std::puts(" Enter option:");

@@ -57,7 +57,7 @@ int main() {
     Stack s;
     std::printf("Enter Stack size n:");
     rt::read("%d", &s.size);
-    rt::check_range(s.size, 1, capacity - 1, "n");
+    rt::check_range(s.size, 0, capacity - 1, "n");
     for (;;) {
         std::puts("press 1->Push, 2->pop , 3->Top");
         std::printf("Enter option:");

@@ -45,7 +45,7 @@ void top() {
 int main() {
     std::printf("Enter Stack size n: ");
     rt::read("%d", &size);
-    rt::check_range(size, 1, capacity, "n");
+    rt::check_range(size, 0, capacity, "n");
     for (;;) {
         std::puts("Enter 1 -> Push, 2-> Pop,3-> Top ");
         std::printf("Enter option: ");

@@ -47,7 +47,7 @@ int main() {
     Stack s;
     std::printf("Enter the stack size n:");
     rt::read("%d", &s.size);
-    rt::check_range(s.size, 1, capacity, "n");
+    rt::check_range(s.size, 0, capacity, "n");
     for (;;) {
         std::printf("Press 1-> Push;2-> Pop;3-> Top;4-> stop loop\nEnter option:");
         int option = 0;

@@ -50,7 +50,7 @@ int main() {
     Stack s;
     std::printf("enter stack size n:");
     rt::read("%d", &s.size);
-    rt::check_range(s.size, 1, capacity, "n");
+    rt::check_range(s.size, 0, capacity, "n");
     // A reply that is not a number is not an option and does not use up a menu.
     for (int menus = 0; menus < 4 * s.size;) {
         std::printf("Press 1->Push,Press 2->Pop,Press 3->Top");

@@ -48,7 +48,7 @@ int main() {
     Stack s;
     std::printf("Enter Stack size : ");
     rt::read("%d", &s.size);
-    rt::check_range(s.size, 1, capacity, "n");
+    rt::check_range(s.size, 0, capacity, "n");
     for (;;) {
         std::printf("Press 1-> Push, 2-> Pop, 3-> Top\nEnter option : ");
         int option = 0;

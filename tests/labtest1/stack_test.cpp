@@ -294,6 +294,7 @@ INSTANTIATE_TEST_SUITE_P(OwnWays, Stack, ::testing::Values(
 // The input policy: letters at the menu are reported and the menu comes again; the end
 // of input after a prompt for a value ends the run with status 1; sizes that the
 // storage cannot hold are refused.
+const std::string m10 = "Press 1-> Push;2-> Pop;3-> Top;4-> stop loop\nEnter option:";
 INSTANTIATE_TEST_SUITE_P(Policy, Stack, ::testing::Values(
     Case{"s02_letters_at_menu", "stack02", "2\nabc\n3\n4\n", s02 + m02 + m02 + "No data.\n" + m02 + "Bye!\n", 0,
          "expected a whole number"},
@@ -308,15 +309,24 @@ INSTANTIATE_TEST_SUITE_P(Policy, Stack, ::testing::Values(
                                                             "Enter option : Enter value : ", 1, "expected a whole number"},
     Case{"s17_input_ends_at_question", "stack17", "2\n3\n", "Enter Stack Size n:" + m17 + "\nNo Data" + q17},
     Case{"s19_input_ends_at_size", "stack19", "", "enter stack size\n", 1, "found the end of input"},
-    Case{"s01_size_above_ten", "stack01", "11\n", "\nEnter Stack size:", 1, "n must be from 1 to 10"},
-    Case{"s05_size_above_hundred", "stack05", "101\n", " Enter the stack size:\n", 1, "n must be from 1 to 100"},
-    Case{"s07_size_twenty", "stack07", "20\n", "Enter Stack size n:", 1, "n must be from 1 to 19"},
-    Case{"s09_negative_size", "stack09", "-1\n", "Enter Stack size n: ", 1, "n must be from 1 to 100"},
-    Case{"s10_size_above_hundred", "stack10", "101\n", "Enter the stack size n:", 1, "n must be from 1 to 100"},
+    // A size of 0 is a stack that is full and empty at once.
+    Case{"s10_size_zero", "stack10", "0\n1\n2\n3\n4\n",
+         "Enter the stack size n:" + m10 + "Stack overflow\n" + m10 + "Stack underflow\n" + m10 + "No Data\n" + m10},
+    Case{"s01_size_zero_ends_at_overflow", "stack01", "0\n1\n",
+         "\nEnter Stack size:\nPress 1->Push,2->Pop,3-Top\nEnter option: \nStack overflow"},
+    Case{"s07_size_zero_lists_nothing", "stack07", "0\n1\n",
+         "Enter Stack size n:press 1->Push, 2->pop , 3->Top\nEnter option:stack overlow\nstack: \n"},
+    Case{"s23_size_zero", "stack23", "0\n1\n", "Enter Stack size n:Press 1->Push,2->Pop,3->Top\nEnter option:stack overflow\n"},
+    Case{"s25_size_zero_offers_no_menu", "stack25", "0\n", "enter stack size n:"},
+    Case{"s01_size_above_ten", "stack01", "11\n", "\nEnter Stack size:", 1, "n must be from 0 to 10"},
+    Case{"s05_size_above_hundred", "stack05", "101\n", " Enter the stack size:\n", 1, "n must be from 0 to 100"},
+    Case{"s07_size_twenty", "stack07", "20\n", "Enter Stack size n:", 1, "n must be from 0 to 19"},
+    Case{"s09_negative_size", "stack09", "-1\n", "Enter Stack size n: ", 1, "n must be from 0 to 100"},
+    Case{"s10_size_above_hundred", "stack10", "101\n", "Enter the stack size n:", 1, "n must be from 0 to 100"},
     Case{"s14_size_above_ten", "stack14", "11\n", "enter n: ", 1, "n must be from 0 to 10"},
-    Case{"s23_size_above_fifty", "stack23", "51\n", "Enter Stack size n:", 1, "n must be from 1 to 50"},
-    Case{"s25_size_above_ten", "stack25", "11\n", "enter stack size n:", 1, "n must be from 1 to 10"},
-    Case{"s27_size_above_hundred", "stack27", "101\n", "Enter Stack size : ", 1, "n must be from 1 to 100"},
+    Case{"s23_size_above_fifty", "stack23", "51\n", "Enter Stack size n:", 1, "n must be from 0 to 50"},
+    Case{"s25_size_above_ten", "stack25", "11\n", "enter stack size n:", 1, "n must be from 0 to 10"},
+    Case{"s27_size_above_hundred", "stack27", "101\n", "Enter Stack size : ", 1, "n must be from 0 to 100"},
     Case{"s06_size_zero", "stack06", "0\n", "Enter the stack size value\n", 1, "n must be from 1 to 1000000"},
     Case{"s28_size_zero", "stack28", "0\n", "Enter the stack size n:", 1, "n must be from 1 to 1000000"},
     Case{"s11_size_above_million", "stack11", "1000001\n", "Enter Stack Size\n", 1, "n must be from 1 to 1000000"},
