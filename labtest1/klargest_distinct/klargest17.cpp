@@ -10,14 +10,14 @@ namespace {
 constexpr int start = -9898788;
 constexpr int removed = -9898789;
 
-// The largest element above the start (the start when there is none); every copy of
-// it is marked removed. `copies` receives how many were marked.
+// The largest element above the start (the start itself when there is none); every
+// element equal to it is marked removed, an element equal to the start included.
+// `copies` receives how many were marked.
 int sweep(std::vector<int>& a, int& copies) {
     int max = start;
     for (const int element : a)
         if (element > max) max = element;
     copies = 0;
-    if (max == start) return max;
     for (int& element : a)
         if (element == max) {
             element = removed;

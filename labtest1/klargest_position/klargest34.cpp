@@ -10,6 +10,9 @@
 
 namespace {
 
+// k sweeps; with k of 0 or less there is no sweep and the result is the start, 0.
+// Once a sweep finds nothing above 0, every later sweep finds nothing too, so the
+// sweeps stop there and a k far above n gives 0 at once.
 int kth_by_sweeps(std::vector<int> a, int k) {
     int max = 0;
     for (int sweep = 0; sweep < k; ++sweep) {
@@ -20,7 +23,8 @@ int kth_by_sweeps(std::vector<int> a, int k) {
                 max = a[i];
                 at = i;
             }
-        if (at < a.size()) a[at] = 0;
+        if (at == a.size()) break;
+        a[at] = 0;
     }
     return max;
 }
@@ -36,7 +40,6 @@ int main() {
     std::vector<int> a(static_cast<std::size_t>(n));
     std::printf("enter k:");
     rt::read("%d", &k);
-    rt::check_range(k, 1, n, "k");
     std::printf("enter array elements:");
     for (int& element : a) rt::read("%d", &element);
     std::printf("%d largest :%d", k, kth_by_sweeps(a, k));

@@ -134,7 +134,11 @@ INSTANTIATE_TEST_SUITE_P(OwnRules, KthDistinct, ::testing::Values(
     Case{"k03_k_far_beyond", "klargest03", "2\n2000000000\n5 7\n", p03(2) + "2000000000 largest: 0\n"},
     Case{"k17_k_zero_label_only", "klargest17", "2\n0\n5 7\n", p08 + "0th largest:\n"},
     Case{"k17_negative_k_label_only", "klargest17", "2\n-12\n5 7\n", p08 + "-12th largest:\n"},
-    Case{"k17_marker_values_never_selected", "klargest17", "3\n2\n-9898788 -9898789 5\n", p08 + "2nd largest:\n"},
+    // With nothing above the start, the sweep keeps the start value and removes the
+    // elements equal to it; the marker, one below, is never taken.
+    Case{"k17_start_value_taken_when_nothing_above", "klargest17", "3\n2\n-9898788 -9898789 5\n",
+         p08 + "2nd largest:-9898788,\n"},
+    Case{"k17_marker_never_selected", "klargest17", "2\n2\n-9898789 5\n", p08 + "2nd largest:\n"},
     Case{"k17_just_above_start", "klargest17", "3\n2\n-9898787 5 -9898787\n",
          p08 + "2nd largest:-9898787,-9898787,\n"},
     Case{"k17_k_far_beyond", "klargest17", "2\n2000000000\n5 7\n", p08 + "2000000000th largest:\n"},
