@@ -400,6 +400,13 @@ inline void describe_range(const Outcome& o, char* buf, std::size_t n) {
     fail("unsupported read format");
 }
 
+// Problems that end the program even where the caller looks at the count of
+// conversions: a number that does not fit, a word that does not fit, a format the
+// reader does not take.
+inline bool is_fatal(const Outcome& o) {
+    return o.problem == Problem::out_of_range || o.problem == Problem::too_long || o.problem == Problem::bad_format;
+}
+
 // scanf's return value for an outcome: EOF when the input ended before any conversion.
 inline int scanf_result(const Outcome& o) {
     if (o.problem == Problem::end_of_input && !o.converted_any) return EOF;
@@ -530,9 +537,7 @@ __attribute__((format(scanf, 3, 4))) inline int sscan(const char* what, const ch
     detail::StringSource in{text};
     const detail::Outcome o = detail::scan(in, fmt, ap);
     va_end(ap);
-    if (o.problem == detail::Problem::out_of_range || o.problem == detail::Problem::too_long ||
-        o.problem == detail::Problem::bad_format)
-        detail::fail_read(o, what);
+    if (detail::is_fatal(o)) detail::fail_read(o, what);
     return detail::scanf_result(o);
 }
 
@@ -576,9 +581,7 @@ public:
         detail::StreamSource in{f_};
         const detail::Outcome o = detail::scan(in, fmt, ap);
         va_end(ap);
-        if (o.problem == detail::Problem::out_of_range || o.problem == detail::Problem::too_long ||
-            o.problem == detail::Problem::bad_format)
-            detail::fail_read(o, name_);
+        if (detail::is_fatal(o)) detail::fail_read(o, name_);
         return detail::scanf_result(o);
     }
 

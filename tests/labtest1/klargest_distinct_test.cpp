@@ -175,11 +175,7 @@ INSTANTIATE_TEST_SUITE_P(OwnRules, KthDistinct, ::testing::Values(
 
 // klargest13's ordinals, where k is above the number of distinct values: only the
 // label and the newline.
-std::string zeros(int n) {
-    std::string s;
-    for (int i = 0; i < n; ++i) s += "0 ";
-    return s + "\n";
-}
+std::string zeros(int n) { return dialogue::repeat("0 ", n) + "\n"; }
 Case ordinal13(const std::string& name, int k, const std::string& label) {
     const std::string n = std::to_string(k);
     return Case{name, "klargest13", n + "\n" + n + "\n" + zeros(k), p14 + n + label + " largest: \n"};

@@ -158,11 +158,7 @@ const std::string m17 = "\nPress 1->Push, 2->Pop, 3->Top\nEnter Option:";
 const std::string q17 = "\nTo continue, press 1, else press 0\n";
 const std::string m25 = "Press 1->Push,Press 2->Pop,Press 3->Top";
 
-std::string repeat(const std::string& s, int times) {
-    std::string r;
-    for (int i = 0; i < times; ++i) r += s;
-    return r;
-}
+using dialogue::repeat;
 
 // Ways of ending, odd options and reactions of single members.
 const std::string s14 = "enter n: enter elements: enter choice ch\n";

@@ -80,6 +80,30 @@ TEST(Refusals, WordsLongerThanTheirField) {
     EXPECT_EXIT(rt::sscan("t3o.txt", "abc", "%s", w), ::testing::ExitedWithCode(1), "unsupported read format");
 }
 
+TEST(Lines, ReadWithoutTheirNewlineAndBounded) {
+    char text[] = "first\n\nlast";
+    std::FILE* in = fmemopen(text, sizeof text - 1, "r");
+    ASSERT_NE(in, nullptr);
+    char line[6];
+    EXPECT_TRUE(rt::read_line(line, in));
+    EXPECT_STREQ(line, "first");
+    EXPECT_TRUE(rt::read_line(line, in));
+    EXPECT_STREQ(line, "");
+    EXPECT_TRUE(rt::read_line(line, in));
+    EXPECT_STREQ(line, "last");
+    EXPECT_FALSE(rt::read_line(line, in));
+    std::fclose(in);
+
+    char longer[] = "sixsix\n";
+    EXPECT_EXIT(
+        {
+            std::FILE* f = fmemopen(longer, sizeof longer - 1, "r");
+            char field[6];
+            rt::read_line(field, f);
+        },
+        ::testing::ExitedWithCode(1), "expected a line of at most 5 characters");
+}
+
 TEST(Arithmetic, UndefinedCasesEndThePlainWay) {
     EXPECT_EQ(rt::divide(-7, 2), -3);
     EXPECT_EQ(rt::remainder_of(-7, 2), -1);

@@ -49,6 +49,12 @@ struct TempDir {
 
 std::string bin_dir() { return MEMBER_BIN_DIR; }
 
+std::string repeat(const std::string& text, int times) {
+    std::string r;
+    for (int i = 0; i < times; ++i) r += text;
+    return r;
+}
+
 std::string read_file(const std::string& path) { return slurp(path); }
 void write_file(const std::string& path, const std::string& bytes) { spill(path, bytes); }
 

@@ -65,6 +65,9 @@ struct CaseName {
 // Shows a case by name in GoogleTest's messages.
 inline void PrintTo(const Case& c, std::ostream* os) { *os << c.name << " (" << c.member << ")"; }
 
+// The text `times` times over, for transcripts that repeat a menu or a prompt.
+std::string repeat(const std::string& text, int times);
+
 // A whole file's bytes ("" when it cannot be read), and a file written with exactly these bytes.
 std::string read_file(const std::string& path);
 void write_file(const std::string& path, const std::string& bytes);

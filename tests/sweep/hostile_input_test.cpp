@@ -27,11 +27,7 @@ std::string random_numbers(std::size_t n, unsigned seed) {
     return s;
 }
 
-std::string repeat(const std::string& s, int times) {
-    std::string r;
-    for (int i = 0; i < times; ++i) r += s;
-    return r;
-}
+using dialogue::repeat;
 
 const std::map<std::string, std::string>& hostile_inputs() {
     static const std::map<std::string, std::string> inputs = {
